@@ -2,7 +2,10 @@
 
 #include <clocale>
 
+#include "functions.h"
+#include "quickcontrols.h"
 #include "settings.h"
+#include "songheader.h"
 
 // Defined in this order on purpose: the event table below copies the values.
 const int idMenuQuit = wxNewId();
@@ -27,12 +30,14 @@ const int idChangeTag = wxNewId();
 wxBEGIN_EVENT_TABLE(MyFrame, wxFrame)
     EVT_MENU(idMenuQuit, MyFrame::OnQuit)
     EVT_MENU(idMenuAbout, MyFrame::OnAbout)
+    EVT_BUTTON(idLoadSongs, MyFrame::OnLoadSongs)
+    EVT_CHOICE(idChangeEdition, MyFrame::OnLoadSongs)
+    EVT_CHOICE(idChangeTag, MyFrame::OnChangeTag)
 wxEND_EVENT_TABLE()
 
 namespace
 {
 const wxString kTitle = wxS("Cantavo DuzedaziZodava v1.3");
-const wxString kNoTagFilter = wxS("Keine Sortierung nach Tags");
 const wxString kNoPlaylists = wxS("keine Playlisten geladen");
 }
 
@@ -124,10 +129,9 @@ void MyFrame::CreateClientArea()
     pathsSizer->Add(pathGrid, 1, expandAll, 5);
 
     // 3. the two lists with their tools
-    TagValueChoice = new wxChoice(this, idChangeEdition, wxDefaultPosition, wxSize(170, -1), 0,
-                                  nullptr, 0);
+    TagValueChoice = new QuickChoice(this, idChangeEdition, wxDefaultPosition, wxSize(170, -1), 0);
     TagValueChoice->Select(0);
-    TagChoice = new wxChoice(this, idChangeTag, wxDefaultPosition, wxSize(170, -1), 0, nullptr, 0);
+    TagChoice = new QuickChoice(this, idChangeTag, wxDefaultPosition, wxSize(170, -1), 0);
     TagChoice->Append(kNoTagFilter);
     TagChoice->Select(0);
     SongListHeading = new wxStaticText(this, -1, wxS("   Alle Songs (0 geladen):"), wxDefaultPosition,
@@ -224,6 +228,33 @@ void MyFrame::OnAbout(wxCommandEvent& WXUNUSED(event))
     const wxString text = kTitle + wxS("\n\n") + wxS("Geschrieben vom DuzedaziZodava-Team") + wxS("\n\n") +
                           wxS("") + wxS("\n\n\n") + wxS("Kontakt: duzedazizodava@example.org");
     wxMessageBox(text, wxS("\u00dcber dieses Programm"), wxOK | wxCENTRE | wxICON_NONE, nullptr);
+}
+
+void MyFrame::OnLoadSongs(wxCommandEvent& WXUNUSED(event))
+{
+    SaveSettings();
+    wxBusyCursor busy;
+    GetAllSongs(SongFolderText->GetValue(), SongList, TagChoice, TagValueChoice, TagValueLists);
+    const int n = static_cast<int>(SongList->GetCount());
+    wxString heading;
+    if (TagChoice->GetStringSelection() == kNoTagFilter)
+        heading = wxString::Format(wxS("   Alle Songs (%d Songs geladen):"), n);
+    else
+        heading = wxS("   Sortierung: \"") + TagChoice->GetStringSelection() + wxS(": ") +
+                  TagValueChoice->GetStringSelection() + wxS("\"") +
+                  wxString::Format(wxS(" (%d Songs geladen):"), n);
+    SongListHeading->SetLabel(heading);
+}
+
+void MyFrame::OnChangeTag(wxCommandEvent& WXUNUSED(event))
+{
+    const int k = TagChoice->GetSelection();
+    TagValueChoice->Clear();
+    TagValueChoice->Append(wxS("Bitte ausw\u00e4hlen"));
+    TagValueChoice->Append(wxS("ohne ") + TagChoice->GetStringSelection() + wxS("-Tag"));
+    TagValueChoice->Select(0);
+    if (k >= 0 && static_cast<size_t>(k) < TagValueLists.size() && !TagValueLists[k].empty())
+        TagValueChoice->Append(TagValueLists[k]);
 }
 
 void MyFrame::SaveSettings()

@@ -44,6 +44,8 @@ public:
 
     void OnQuit(wxCommandEvent& event);
     void OnAbout(wxCommandEvent& event);
+    void OnLoadSongs(wxCommandEvent& event);
+    void OnChangeTag(wxCommandEvent& event);
 
     void SaveSettings();
     void LoadSettings();

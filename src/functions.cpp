@@ -1,0 +1,307 @@
+#include "functions.h"
+
+#include <cstring>
+#include <unordered_map>
+#include <unordered_set>
+
+#include <wx/dir.h>
+#include <wx/filefn.h>
+#include <wx/log.h>
+
+#include "songheader.h"
+#include "textlines.h"
+
+#ifdef __UNIX__
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace
+{
+// Gathers tags into the tag choice and the tag-value table exactly as the
+// choice's own FindString (which ignores case) and a case-sensitive search
+// of each value list would, but remembers what it has seen, so that a load
+// costs the same for every song however many values a tag has.
+class TagTable : public SongTagSink
+{
+public:
+    TagTable(wxChoice* choice, std::vector<wxArrayString>& lists) : m_choice(choice), m_lists(lists) {}
+
+    void AddTag(const wxString& name, const wxString& value) override
+    {
+        const size_t k = Position(name);
+        if (k >= m_lists.size())
+            m_lists.resize(k + 1);  // keep the pairing by position
+        if (k >= m_seen.size())
+        {
+            m_seen.resize(k + 1);
+            m_synced.resize(k + 1, 0);
+        }
+        wxArrayString& values = m_lists[k];
+        std::unordered_set<wxString>& seen = m_seen[k];
+        if (m_synced[k] != values.size())
+        {
+            seen.clear();
+            seen.insert(values.begin(), values.end());
+        }
+        if (seen.insert(value).second)
+            values.Add(value);
+        m_synced[k] = values.size();
+    }
+
+private:
+    size_t Position(const wxString& name)
+    {
+        const auto known = m_positions.find(name);
+        if (known != m_positions.end())
+            return known->second;
+        int k = m_choice->FindString(name);
+        if (k == wxNOT_FOUND)
+        {
+            m_choice->Append(name);
+            m_lists.emplace_back();
+            k = m_choice->FindString(name);
+        }
+        m_positions.emplace(name, static_cast<size_t>(k));
+        return static_cast<size_t>(k);
+    }
+
+    wxChoice* m_choice;
+    std::vector<wxArrayString>& m_lists;
+    std::unordered_map<wxString, size_t> m_positions;
+    std::vector<std::unordered_set<wxString>> m_seen;
+    std::vector<size_t> m_synced;
+};
+
+// One load of the song list: the filter read once, the tag table, and the
+// labels found, handed to the list in one go at the end.
+class SongScan
+{
+public:
+    SongScan(wxCheckListBox* songList, wxChoice* tagChoice, wxChoice* tagValueChoice,
+             std::vector<wxArrayString>& tagValueLists)
+        : m_songList(songList),
+          m_filter(MakeSongFilter(tagChoice->GetStringSelection(), tagValueChoice->GetSelection(),
+                                  tagValueChoice->GetStringSelection())),
+          m_tags(tagChoice, tagValueLists)
+    {
+    }
+
+    ~SongScan()
+    {
+        if (!m_labels.empty())
+            m_songList->Append(m_labels);
+    }
+
+    void ReadFile(const wxString& path)
+    {
+        m_lines.Read(path);
+        TakeSong();
+    }
+
+    // Reads the "*.txt" files of every subfolder, depth first: a folder's
+    // own files before its subfolders, a subfolder's whole tree before its
+    // next sibling. Hidden entries are passed over, and a folder already on
+    // the way down (a link back into the tree) is not entered again.
+    void Walk(const wxString& folder);
+
+private:
+    void TakeSong()
+    {
+        if (m_lines.empty())
+            return;
+        wxString label;
+        if (ReadSongHeader(m_lines, m_filter, m_filter.mode == SongFilterMode::None ? &m_tags : nullptr,
+                           label))
+            m_labels.Add(label);
+    }
+
+#ifdef __UNIX__
+    // Works on open folder handles, relative to each other: a load of tens
+    // of thousands of songs is mostly system calls, and this needs about
+    // half as many as opening every path from the top.
+    struct FolderId
+    {
+        dev_t device;
+        ino_t inode;
+    };
+
+    enum class Kind { Other, Folder, File };
+
+    // What an entry is and, for a folder, which one: a plain subfolder is
+    // known by the inode its entry names, a link is followed.
+    static Kind KindOf(int folder, const FolderId& folderId, const dirent* entry, FolderId& id)
+    {
+        switch (entry->d_type)
+        {
+        case DT_DIR:
+            id = FolderId{folderId.device, entry->d_ino};
+            return Kind::Folder;
+        case DT_REG:
+            return Kind::File;
+        case DT_LNK:
+        case DT_UNKNOWN:
+        {
+            struct stat st;
+            if (fstatat(folder, entry->d_name, &st, 0) != 0)
+                return Kind::Other;
+            id = FolderId{st.st_dev, st.st_ino};
+            return S_ISDIR(st.st_mode) ? Kind::Folder : S_ISREG(st.st_mode) ? Kind::File : Kind::Other;
+        }
+        default:
+            return Kind::Other;
+        }
+    }
+
+    static bool IsSongFileName(const char* name)
+    {
+        const size_t length = std::strlen(name);
+        return length >= 4 && std::strcmp(name + length - 4, ".txt") == 0;
+    }
+
+    bool OnTheWayDown(const FolderId& id) const
+    {
+        for (const FolderId& above : m_path)
+            if (above.device == id.device && above.inode == id.inode)
+                return true;
+        return false;
+    }
+
+    void ReadFileAt(int folder, const char* name)
+    {
+        std::string& bytes = m_lines.Bytes();
+        bytes.clear();
+        const int fd = openat(folder, name, O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+        if (fd < 0)
+            return;
+        char buffer[65536];
+        ssize_t got;
+        // A regular file that returns less than was asked for is at its end.
+        while ((got = read(fd, buffer, sizeof buffer)) > 0)
+        {
+            bytes.append(buffer, static_cast<size_t>(got));
+            if (static_cast<size_t>(got) < sizeof buffer)
+                break;
+        }
+        close(fd);
+        if (got < 0)
+            bytes.clear();
+        m_lines.Parse();
+        TakeSong();
+    }
+
+    // Lists a folder once: its song files are read when readFiles is set,
+    // then each subfolder is handled the same way.
+    void Visit(int fd, const FolderId& id, bool readFiles)
+    {
+        DIR* dir = fdopendir(fd);
+        if (!dir)
+        {
+            close(fd);
+            return;
+        }
+        m_path.push_back(id);
+        std::vector<std::pair<std::string, FolderId>> subfolders;
+        while (const dirent* entry = readdir(dir))
+        {
+            if (entry->d_name[0] == '.')
+                continue;
+            FolderId subId{};
+            const Kind kind = KindOf(dirfd(dir), id, entry, subId);
+            if (kind == Kind::Folder)
+                subfolders.emplace_back(entry->d_name, subId);
+            else if (kind == Kind::File && readFiles && IsSongFileName(entry->d_name))
+                ReadFileAt(dirfd(dir), entry->d_name);
+        }
+        for (const auto& sub : subfolders)
+        {
+            if (OnTheWayDown(sub.second))
+                continue;
+            const int subFd = openat(dirfd(dir), sub.first.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+            if (subFd >= 0)
+                Visit(subFd, sub.second, true);
+        }
+        m_path.pop_back();
+        closedir(dir);
+    }
+
+    std::vector<FolderId> m_path;
+#else
+    void WalkSubfolders(const wxString& folder)
+    {
+        wxDir dir(folder);
+        if (!dir.IsOpened())
+            return;
+        wxString sub;
+        for (bool more = dir.GetFirst(&sub, wxEmptyString, wxDIR_DIRS); more; more = dir.GetNext(&sub))
+        {
+            const wxString subPath = JoinPath(folder, sub);
+            wxDir files(subPath);
+            wxString name;
+            if (files.IsOpened())
+                for (bool f = files.GetFirst(&name, wxS("*.txt"), wxDIR_FILES); f; f = files.GetNext(&name))
+                    ReadFile(JoinPath(subPath, name));
+            WalkSubfolders(subPath);
+        }
+    }
+#endif
+
+    wxCheckListBox* m_songList;
+    SongFilter m_filter;
+    TagTable m_tags;
+    TextFileLines m_lines;
+    wxArrayString m_labels;
+};
+
+void SongScan::Walk(const wxString& folder)
+{
+#ifdef __UNIX__
+    if (folder.empty())
+        return;
+    const int fd = open(folder.fn_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    struct stat st;
+    if (fstat(fd, &st) != 0)
+    {
+        close(fd);
+        return;
+    }
+    Visit(fd, FolderId{st.st_dev, st.st_ino}, false);
+#else
+    WalkSubfolders(folder);
+#endif
+}
+}
+
+void GetAllSongs(const wxString& folder, wxCheckListBox* songList, wxChoice* tagChoice,
+                 wxChoice* tagValueChoice, std::vector<wxArrayString>& tagValueLists)
+{
+    songList->Clear();
+    if (tagChoice->GetStringSelection() == kNoTagFilter)
+    {
+        tagChoice->Clear();
+        tagChoice->Append(kNoTagFilter);
+        tagChoice->Select(0);
+        tagValueLists.clear();
+        tagValueLists.emplace_back();
+    }
+    GetAllTextfiles(folder, songList, tagChoice, tagValueChoice, tagValueLists);
+}
+
+void GetAllTextfiles(const wxString& folder, wxCheckListBox* songList, wxChoice* tagChoice,
+                     wxChoice* tagValueChoice, std::vector<wxArrayString>& tagValueLists)
+{
+    wxLogNull quiet;  // folders that cannot be opened simply yield nothing
+    SongScan scan(songList, tagChoice, tagValueChoice, tagValueLists);
+    scan.Walk(folder);
+}
+
+void ReadTextfile(const wxString& path, wxCheckListBox* songList, wxChoice* tagChoice,
+                  wxChoice* tagValueChoice, std::vector<wxArrayString>& tagValueLists)
+{
+    SongScan scan(songList, tagChoice, tagValueChoice, tagValueLists);
+    scan.ReadFile(path);
+}
