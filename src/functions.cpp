@@ -75,6 +75,70 @@ private:
     std::vector<size_t> m_synced;
 };
 
+#ifdef __UNIX__
+#ifdef __linux__
+using FolderEntry = dirent64;
+#else
+using FolderEntry = dirent;
+#endif
+
+// The entries of an open folder, which it closes when done. On Linux the
+// entries are read straight from the kernel: opening a folder stream costs
+// two more system calls per folder, and a load visits one folder per song.
+class FolderEntries
+{
+public:
+    explicit FolderEntries(int fd) : m_fd(fd)
+    {
+#ifndef __linux__
+        m_dir = fdopendir(fd);
+        if (!m_dir)
+            close(fd);
+#endif
+    }
+    ~FolderEntries()
+    {
+#ifdef __linux__
+        close(m_fd);
+#else
+        if (m_dir)
+            closedir(m_dir);
+#endif
+    }
+    FolderEntries(const FolderEntries&) = delete;
+    FolderEntries& operator=(const FolderEntries&) = delete;
+
+    const FolderEntry* Next()
+    {
+#ifdef __linux__
+        if (m_next >= m_filled)
+        {
+            const ssize_t got = getdents64(m_fd, m_buffer, sizeof m_buffer);
+            if (got <= 0)
+                return nullptr;
+            m_filled = static_cast<size_t>(got);
+            m_next = 0;
+        }
+        const FolderEntry* entry = reinterpret_cast<const FolderEntry*>(m_buffer + m_next);
+        m_next += entry->d_reclen;
+        return entry;
+#else
+        return m_dir ? readdir(m_dir) : nullptr;
+#endif
+    }
+
+private:
+    int m_fd;
+#ifdef __linux__
+    alignas(FolderEntry) char m_buffer[16384];
+    size_t m_filled = 0;
+    size_t m_next = 0;
+#else
+    DIR* m_dir = nullptr;
+#endif
+};
+#endif
+
 // One load of the song list: the filter read once, the tag table, and the
 // labels found, handed to the list in one go at the end.
 class SongScan
@@ -132,7 +196,7 @@ private:
 
     // What an entry is and, for a folder, which one: a plain subfolder is
     // known by the inode its entry names, a link is followed.
-    static Kind KindOf(int folder, const FolderId& folderId, const dirent* entry, FolderId& id)
+    static Kind KindOf(int folder, const FolderId& folderId, const FolderEntry* entry, FolderId& id)
     {
         switch (entry->d_type)
         {
@@ -196,35 +260,29 @@ private:
     // then each subfolder is handled the same way.
     void Visit(int fd, const FolderId& id, bool readFiles)
     {
-        DIR* dir = fdopendir(fd);
-        if (!dir)
-        {
-            close(fd);
-            return;
-        }
+        FolderEntries entries(fd);
         m_path.push_back(id);
         std::vector<std::pair<std::string, FolderId>> subfolders;
-        while (const dirent* entry = readdir(dir))
+        while (const FolderEntry* entry = entries.Next())
         {
             if (entry->d_name[0] == '.')
                 continue;
             FolderId subId{};
-            const Kind kind = KindOf(dirfd(dir), id, entry, subId);
+            const Kind kind = KindOf(fd, id, entry, subId);
             if (kind == Kind::Folder)
                 subfolders.emplace_back(entry->d_name, subId);
             else if (kind == Kind::File && readFiles && IsSongFileName(entry->d_name))
-                ReadFileAt(dirfd(dir), entry->d_name);
+                ReadFileAt(fd, entry->d_name);
         }
         for (const auto& sub : subfolders)
         {
             if (OnTheWayDown(sub.second))
                 continue;
-            const int subFd = openat(dirfd(dir), sub.first.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+            const int subFd = openat(fd, sub.first.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
             if (subFd >= 0)
                 Visit(subFd, sub.second, true);
         }
         m_path.pop_back();
-        closedir(dir);
     }
 
     std::vector<FolderId> m_path;
