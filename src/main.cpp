@@ -3,6 +3,9 @@
 #include <clocale>
 
 #include "functions.h"
+#include "listmarks.h"
+#include "playlistfile.h"
+#include "playlists.h"
 #include "quickcontrols.h"
 #include "settings.h"
 #include "songheader.h"
@@ -31,6 +34,12 @@ wxBEGIN_EVENT_TABLE(MyFrame, wxFrame)
     EVT_MENU(idMenuQuit, MyFrame::OnQuit)
     EVT_MENU(idMenuAbout, MyFrame::OnAbout)
     EVT_BUTTON(idLoadSongs, MyFrame::OnLoadSongs)
+    EVT_BUTTON(idAddSongsToPlaylist, MyFrame::OnAddSongsToPlaylist)
+    EVT_BUTTON(idDeselectAllSongs, MyFrame::OnDeselectSongs)
+    EVT_BUTTON(idDeselectPlaylistSongs, MyFrame::OnDeselectSongs)
+    EVT_BUTTON(idSelectAllSongs, MyFrame::OnSelectSongs)
+    EVT_BUTTON(idSelectPlaylistSongs, MyFrame::OnSelectSongs)
+    EVT_BUTTON(idDeleteSelected, MyFrame::OnDeleteSelected)
     EVT_CHOICE(idChangeEdition, MyFrame::OnLoadSongs)
     EVT_CHOICE(idChangeTag, MyFrame::OnChangeTag)
 wxEND_EVENT_TABLE()
@@ -255,6 +264,27 @@ void MyFrame::OnChangeTag(wxCommandEvent& WXUNUSED(event))
     TagValueChoice->Select(0);
     if (k >= 0 && static_cast<size_t>(k) < TagValueLists.size() && !TagValueLists[k].empty())
         TagValueChoice->Append(TagValueLists[k]);
+}
+
+void MyFrame::OnAddSongsToPlaylist(wxCommandEvent& WXUNUSED(event))
+{
+    AddSongsToPlaylist(SongList, PlaylistSongList);
+    PlaylistHeading->SetLabel(PlaylistHeadingText(PlaylistChoice->GetStringSelection(), PlaylistSongList->GetCount()));
+}
+
+void MyFrame::OnSelectSongs(wxCommandEvent& event)
+{
+    SetAllMarks(event.GetId() == idSelectAllSongs ? SongList : PlaylistSongList, true);
+}
+
+void MyFrame::OnDeselectSongs(wxCommandEvent& event)
+{
+    SetAllMarks(event.GetId() == idDeselectAllSongs ? SongList : PlaylistSongList, false);
+}
+
+void MyFrame::OnDeleteSelected(wxCommandEvent& WXUNUSED(event))
+{
+    RemoveMarked(PlaylistSongList);
 }
 
 void MyFrame::SaveSettings()

@@ -46,6 +46,10 @@ public:
     void OnAbout(wxCommandEvent& event);
     void OnLoadSongs(wxCommandEvent& event);
     void OnChangeTag(wxCommandEvent& event);
+    void OnAddSongsToPlaylist(wxCommandEvent& event);
+    void OnDeselectSongs(wxCommandEvent& event);
+    void OnSelectSongs(wxCommandEvent& event);
+    void OnDeleteSelected(wxCommandEvent& event);
 
     void SaveSettings();
     void LoadSettings();

@@ -73,8 +73,26 @@ class ExpectMessage : public wxExpectModalBase<wxMessageDialog, ExpectMessage>
 {
 public:
     ExpectMessage(const wxString& text, const wxString& caption, long style, int answer = wxID_OK)
-        : m_text(text), m_caption(caption), m_style(style), m_answer(answer)
+        : m_text(text), m_caption(caption), m_style(style), m_answer(ButtonId(answer))
     {
+    }
+
+    // wxYES and friends are style flags; the dialog returns wxID_YES etc.
+    static int ButtonId(int answer)
+    {
+        switch (answer)
+        {
+        case wxYES:
+            return wxID_YES;
+        case wxNO:
+            return wxID_NO;
+        case wxOK:
+            return wxID_OK;
+        case wxCANCEL:
+            return wxID_CANCEL;
+        default:
+            return answer;
+        }
     }
 
 protected:
