@@ -2,6 +2,9 @@
 
 #include <clocale>
 
+#include <wx/dirdlg.h>
+#include <wx/textdlg.h>
+
 #include "functions.h"
 #include "listmarks.h"
 #include "playlistfile.h"
@@ -33,13 +36,20 @@ const int idChangeTag = wxNewId();
 wxBEGIN_EVENT_TABLE(MyFrame, wxFrame)
     EVT_MENU(idMenuQuit, MyFrame::OnQuit)
     EVT_MENU(idMenuAbout, MyFrame::OnAbout)
+    EVT_BUTTON(idSongPathButton, MyFrame::SelectPath)
+    EVT_BUTTON(idPlaylistPathButton, MyFrame::SelectPath)
     EVT_BUTTON(idLoadSongs, MyFrame::OnLoadSongs)
+    EVT_BUTTON(idLoadPlaylists, MyFrame::OnLoadPlaylists)
+    EVT_BUTTON(idLoadPlaylist, MyFrame::OnLoadPlaylist)
     EVT_BUTTON(idAddSongsToPlaylist, MyFrame::OnAddSongsToPlaylist)
+    EVT_BUTTON(idSavePlaylist, MyFrame::OnSavePlaylist)
     EVT_BUTTON(idDeselectAllSongs, MyFrame::OnDeselectSongs)
     EVT_BUTTON(idDeselectPlaylistSongs, MyFrame::OnDeselectSongs)
     EVT_BUTTON(idSelectAllSongs, MyFrame::OnSelectSongs)
     EVT_BUTTON(idSelectPlaylistSongs, MyFrame::OnSelectSongs)
     EVT_BUTTON(idDeleteSelected, MyFrame::OnDeleteSelected)
+    EVT_BUTTON(idNewPlaylist, MyFrame::OnNewPlaylist)
+    EVT_BUTTON(idDeletePlaylist, MyFrame::OnDeletePlaylist)
     EVT_CHOICE(idChangeEdition, MyFrame::OnLoadSongs)
     EVT_CHOICE(idChangeTag, MyFrame::OnChangeTag)
 wxEND_EVENT_TABLE()
@@ -239,6 +249,24 @@ void MyFrame::OnAbout(wxCommandEvent& WXUNUSED(event))
     wxMessageBox(text, wxS("\u00dcber dieses Programm"), wxOK | wxCENTRE | wxICON_NONE, nullptr);
 }
 
+void MyFrame::SelectPath(wxCommandEvent& event)
+{
+    wxDirDialog dialog(this, wxS("Pfad ausw\u00e4hlen"), wxS("/"), wxDD_DEFAULT_STYLE);
+    if (dialog.ShowModal() != wxID_OK)
+        return;
+    const wxString path = dialog.GetPath();
+    if (event.GetId() == idSongPathButton)
+    {
+        SongFolderText->SetValue(path);
+        OnLoadSongs(event);
+    }
+    else
+    {
+        PlaylistFolderText->SetValue(path);
+        OnLoadPlaylists(event);
+    }
+}
+
 void MyFrame::OnLoadSongs(wxCommandEvent& WXUNUSED(event))
 {
     SaveSettings();
@@ -264,6 +292,83 @@ void MyFrame::OnChangeTag(wxCommandEvent& WXUNUSED(event))
     TagValueChoice->Select(0);
     if (k >= 0 && static_cast<size_t>(k) < TagValueLists.size() && !TagValueLists[k].empty())
         TagValueChoice->Append(TagValueLists[k]);
+}
+
+void MyFrame::EnablePlaylistButtons(bool on)
+{
+    LoadPlaylistButton->Enable(on);
+    SavePlaylistButton->Enable(on);
+    DeletePlaylistButton->Enable(on);
+}
+
+void MyFrame::OnLoadPlaylists(wxCommandEvent& WXUNUSED(event))
+{
+    SaveSettings();
+    GetPlaylists(PlaylistFolderText->GetValue(), PlaylistChoice);
+    const unsigned int count = PlaylistChoice->GetCount();
+    if (count > 1 || (count == 1 && PlaylistChoice->GetString(0) != kNoPlaylists))
+    {
+        PlaylistChoice->Select(0);
+        EnablePlaylistButtons(true);
+        return;
+    }
+    // Nothing is selected now, and the buttons would act on an empty name.
+    EnablePlaylistButtons(false);
+    wxMessageBox(wxS("In dem ausgew\u00e4hlten Verzeichnis befanden sich keine Cantavo Playlisten!"),
+                 wxASCII_STR(wxMessageBoxCaptionStr), wxOK | wxCENTRE | wxICON_NONE, nullptr);
+}
+
+void MyFrame::OnLoadPlaylist(wxCommandEvent& WXUNUSED(event))
+{
+    const wxString name = PlaylistChoice->GetStringSelection();
+    wxString path;
+    if (PlaylistPath(PlaylistFolderText->GetValue(), name, path))
+        GetPlaylist(path, PlaylistSongList);
+    else
+        PlaylistSongList->Clear();
+    PlaylistHeading->SetLabel(PlaylistHeadingText(name, PlaylistSongList->GetCount()));
+}
+
+void MyFrame::OnSavePlaylist(wxCommandEvent& WXUNUSED(event))
+{
+    const wxString name = PlaylistChoice->GetStringSelection();
+    const int answer = wxMessageBox(wxS("Soll die Playlist ") + name +
+                                        wxS(" wirklich gespeichert werden? \nDer Inhalt wird dabei komplett ")
+                                        wxS("\u00fcberschrieben!"),
+                                    wxS("Wirklich speichern?"), wxYES_NO | wxICON_QUESTION, nullptr);
+    if (answer == wxYES)
+        WritePlaylist(name, PlaylistFolderText->GetValue(), PlaylistSongList);
+    else
+        wxMessageBox(wxS("Das Speichern wurde abgebrochen!"), wxS("Paylist speichern"), wxOK | wxICON_INFORMATION,
+                     nullptr);
+}
+
+void MyFrame::OnNewPlaylist(wxCommandEvent& WXUNUSED(event))
+{
+    wxTextEntryDialog dialog(this, wxS("Einen Namen fuer die neue Playlist eingeben!"), wxS("Playlistname:"),
+                             wxEmptyString, wxOK | wxCANCEL | wxCENTRE);
+    dialog.ShowModal();
+    // Cancel leaves the empty start value, so the value alone decides.
+    const wxString name = dialog.GetValue();
+    if (name.empty() || !WritePlaylist(name, PlaylistFolderText->GetValue()))
+        return;
+    PlaylistSongList->Clear();
+    PlaylistChoice->Append(name);
+    PlaylistChoice->Select(static_cast<int>(PlaylistChoice->GetCount()) - 1);
+    EnablePlaylistButtons(true);
+}
+
+void MyFrame::OnDeletePlaylist(wxCommandEvent& WXUNUSED(event))
+{
+    if (!DeletePlaylist(PlaylistChoice->GetStringSelection(), PlaylistFolderText->GetValue()))
+        return;
+    const int selected = PlaylistChoice->GetSelection();
+    if (selected != wxNOT_FOUND)
+        PlaylistChoice->Delete(static_cast<unsigned int>(selected));
+    if (PlaylistChoice->GetCount() > 0)
+        PlaylistChoice->Select(0);
+    else
+        EnablePlaylistButtons(false);
 }
 
 void MyFrame::OnAddSongsToPlaylist(wxCommandEvent& WXUNUSED(event))

@@ -44,12 +44,18 @@ public:
 
     void OnQuit(wxCommandEvent& event);
     void OnAbout(wxCommandEvent& event);
+    void SelectPath(wxCommandEvent& event);
     void OnLoadSongs(wxCommandEvent& event);
-    void OnChangeTag(wxCommandEvent& event);
+    void OnLoadPlaylists(wxCommandEvent& event);
+    void OnLoadPlaylist(wxCommandEvent& event);
     void OnAddSongsToPlaylist(wxCommandEvent& event);
+    void OnSavePlaylist(wxCommandEvent& event);
     void OnDeselectSongs(wxCommandEvent& event);
     void OnSelectSongs(wxCommandEvent& event);
     void OnDeleteSelected(wxCommandEvent& event);
+    void OnNewPlaylist(wxCommandEvent& event);
+    void OnDeletePlaylist(wxCommandEvent& event);
+    void OnChangeTag(wxCommandEvent& event);
 
     void SaveSettings();
     void LoadSettings();
@@ -71,6 +77,8 @@ public:
 private:
     void CreateMenuBar();
     void CreateClientArea();
+    // load, save and delete are always switched together
+    void EnablePlaylistButtons(bool on);
 
     wxDECLARE_EVENT_TABLE();
 };
