@@ -1,22 +1,10 @@
 #include "functions.h"
 
-#include <cstring>
 #include <unordered_map>
 #include <unordered_set>
 
-#include <wx/dir.h>
-#include <wx/filefn.h>
-#include <wx/log.h>
-
 #include "songheader.h"
-#include "textlines.h"
-
-#ifdef __UNIX__
-#include <dirent.h>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
+#include "songscan.h"
 
 namespace
 {
@@ -75,262 +63,20 @@ private:
     std::vector<size_t> m_synced;
 };
 
-#ifdef __UNIX__
-#ifdef __linux__
-using FolderEntry = dirent64;
-#else
-using FolderEntry = dirent;
-#endif
 
-// The entries of an open folder, which it closes when done. On Linux the
-// entries are read straight from the kernel: opening a folder stream costs
-// two more system calls per folder, and a load visits one folder per song.
-class FolderEntries
+// The filter the two choices describe; songs found are handed to the list in
+// one go, and tags are gathered into the choice and the table.
+template <class Scan>
+void LoadSongs(wxCheckListBox* songList, wxChoice* tagChoice, wxChoice* tagValueChoice,
+               std::vector<wxArrayString>& tagValueLists, Scan scan)
 {
-public:
-    explicit FolderEntries(int fd) : m_fd(fd)
-    {
-#ifndef __linux__
-        m_dir = fdopendir(fd);
-        if (!m_dir)
-            close(fd);
-#endif
-    }
-    ~FolderEntries()
-    {
-#ifdef __linux__
-        close(m_fd);
-#else
-        if (m_dir)
-            closedir(m_dir);
-#endif
-    }
-    FolderEntries(const FolderEntries&) = delete;
-    FolderEntries& operator=(const FolderEntries&) = delete;
-
-    const FolderEntry* Next()
-    {
-#ifdef __linux__
-        if (m_next >= m_filled)
-        {
-            const ssize_t got = getdents64(m_fd, m_buffer, sizeof m_buffer);
-            if (got <= 0)
-                return nullptr;
-            m_filled = static_cast<size_t>(got);
-            m_next = 0;
-        }
-        const FolderEntry* entry = reinterpret_cast<const FolderEntry*>(m_buffer + m_next);
-        m_next += entry->d_reclen;
-        return entry;
-#else
-        return m_dir ? readdir(m_dir) : nullptr;
-#endif
-    }
-
-private:
-    int m_fd;
-#ifdef __linux__
-    alignas(FolderEntry) char m_buffer[16384];
-    size_t m_filled = 0;
-    size_t m_next = 0;
-#else
-    DIR* m_dir = nullptr;
-#endif
-};
-#endif
-
-// One load of the song list: the filter read once, the tag table, and the
-// labels found, handed to the list in one go at the end.
-class SongScan
-{
-public:
-    SongScan(wxCheckListBox* songList, wxChoice* tagChoice, wxChoice* tagValueChoice,
-             std::vector<wxArrayString>& tagValueLists)
-        : m_songList(songList),
-          m_filter(MakeSongFilter(tagChoice->GetStringSelection(), tagValueChoice->GetSelection(),
-                                  tagValueChoice->GetStringSelection())),
-          m_tags(tagChoice, tagValueLists)
-    {
-    }
-
-    ~SongScan()
-    {
-        if (!m_labels.empty())
-            m_songList->Append(m_labels);
-    }
-
-    void ReadFile(const wxString& path)
-    {
-        m_lines.Read(path);
-        TakeSong();
-    }
-
-    // Reads the "*.txt" files of every subfolder, depth first: a folder's
-    // own files before its subfolders, a subfolder's whole tree before its
-    // next sibling. Hidden entries are passed over, and a folder already on
-    // the way down (a link back into the tree) is not entered again.
-    void Walk(const wxString& folder);
-
-private:
-    void TakeSong()
-    {
-        if (m_lines.empty())
-            return;
-        wxString label;
-        if (ReadSongHeader(m_lines, m_filter, m_filter.mode == SongFilterMode::None ? &m_tags : nullptr,
-                           label))
-            m_labels.Add(label);
-    }
-
-#ifdef __UNIX__
-    // Works on open folder handles, relative to each other: a load of tens
-    // of thousands of songs is mostly system calls, and this needs about
-    // half as many as opening every path from the top.
-    struct FolderId
-    {
-        dev_t device;
-        ino_t inode;
-    };
-
-    enum class Kind { Other, Folder, File };
-
-    // What an entry is and, for a folder, which one: a plain subfolder is
-    // known by the inode its entry names, a link is followed.
-    static Kind KindOf(int folder, const FolderId& folderId, const FolderEntry* entry, FolderId& id)
-    {
-        switch (entry->d_type)
-        {
-        case DT_DIR:
-            id = FolderId{folderId.device, entry->d_ino};
-            return Kind::Folder;
-        case DT_REG:
-            return Kind::File;
-        case DT_LNK:
-        case DT_UNKNOWN:
-        {
-            struct stat st;
-            if (fstatat(folder, entry->d_name, &st, 0) != 0)
-                return Kind::Other;
-            id = FolderId{st.st_dev, st.st_ino};
-            return S_ISDIR(st.st_mode) ? Kind::Folder : S_ISREG(st.st_mode) ? Kind::File : Kind::Other;
-        }
-        default:
-            return Kind::Other;
-        }
-    }
-
-    static bool IsSongFileName(const char* name)
-    {
-        const size_t length = std::strlen(name);
-        return length >= 4 && std::strcmp(name + length - 4, ".txt") == 0;
-    }
-
-    bool OnTheWayDown(const FolderId& id) const
-    {
-        for (const FolderId& above : m_path)
-            if (above.device == id.device && above.inode == id.inode)
-                return true;
-        return false;
-    }
-
-    void ReadFileAt(int folder, const char* name)
-    {
-        std::string& bytes = m_lines.Bytes();
-        bytes.clear();
-        const int fd = openat(folder, name, O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-        if (fd < 0)
-            return;
-        char buffer[65536];
-        ssize_t got;
-        // A regular file that returns less than was asked for is at its end.
-        while ((got = read(fd, buffer, sizeof buffer)) > 0)
-        {
-            bytes.append(buffer, static_cast<size_t>(got));
-            if (static_cast<size_t>(got) < sizeof buffer)
-                break;
-        }
-        close(fd);
-        if (got < 0)
-            bytes.clear();
-        m_lines.Parse();
-        TakeSong();
-    }
-
-    // Lists a folder once: its song files are read when readFiles is set,
-    // then each subfolder is handled the same way.
-    void Visit(int fd, const FolderId& id, bool readFiles)
-    {
-        FolderEntries entries(fd);
-        m_path.push_back(id);
-        std::vector<std::pair<std::string, FolderId>> subfolders;
-        while (const FolderEntry* entry = entries.Next())
-        {
-            if (entry->d_name[0] == '.')
-                continue;
-            FolderId subId{};
-            const Kind kind = KindOf(fd, id, entry, subId);
-            if (kind == Kind::Folder)
-                subfolders.emplace_back(entry->d_name, subId);
-            else if (kind == Kind::File && readFiles && IsSongFileName(entry->d_name))
-                ReadFileAt(fd, entry->d_name);
-        }
-        for (const auto& sub : subfolders)
-        {
-            if (OnTheWayDown(sub.second))
-                continue;
-            const int subFd = openat(fd, sub.first.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-            if (subFd >= 0)
-                Visit(subFd, sub.second, true);
-        }
-        m_path.pop_back();
-    }
-
-    std::vector<FolderId> m_path;
-#else
-    void WalkSubfolders(const wxString& folder)
-    {
-        wxDir dir(folder);
-        if (!dir.IsOpened())
-            return;
-        wxString sub;
-        for (bool more = dir.GetFirst(&sub, wxEmptyString, wxDIR_DIRS); more; more = dir.GetNext(&sub))
-        {
-            const wxString subPath = JoinPath(folder, sub);
-            wxDir files(subPath);
-            wxString name;
-            if (files.IsOpened())
-                for (bool f = files.GetFirst(&name, wxS("*.txt"), wxDIR_FILES); f; f = files.GetNext(&name))
-                    ReadFile(JoinPath(subPath, name));
-            WalkSubfolders(subPath);
-        }
-    }
-#endif
-
-    wxCheckListBox* m_songList;
-    SongFilter m_filter;
-    TagTable m_tags;
-    TextFileLines m_lines;
-    wxArrayString m_labels;
-};
-
-void SongScan::Walk(const wxString& folder)
-{
-#ifdef __UNIX__
-    if (folder.empty())
-        return;
-    const int fd = open(folder.fn_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    struct stat st;
-    if (fstat(fd, &st) != 0)
-    {
-        close(fd);
-        return;
-    }
-    Visit(fd, FolderId{st.st_dev, st.st_ino}, false);
-#else
-    WalkSubfolders(folder);
-#endif
+    const SongFilter filter = MakeSongFilter(tagChoice->GetStringSelection(), tagValueChoice->GetSelection(),
+                                             tagValueChoice->GetStringSelection());
+    TagTable tags(tagChoice, tagValueLists);
+    wxArrayString labels;
+    scan(filter, &tags, labels);
+    if (!labels.empty())
+        songList->Append(labels);
 }
 }
 
@@ -352,14 +98,15 @@ void GetAllSongs(const wxString& folder, wxCheckListBox* songList, wxChoice* tag
 void GetAllTextfiles(const wxString& folder, wxCheckListBox* songList, wxChoice* tagChoice,
                      wxChoice* tagValueChoice, std::vector<wxArrayString>& tagValueLists)
 {
-    wxLogNull quiet;  // folders that cannot be opened simply yield nothing
-    SongScan scan(songList, tagChoice, tagValueChoice, tagValueLists);
-    scan.Walk(folder);
+    LoadSongs(songList, tagChoice, tagValueChoice, tagValueLists,
+              [&](const SongFilter& filter, SongTagSink* tags, wxArrayString& labels)
+              { ScanSongFolder(folder, filter, tags, labels); });
 }
 
 void ReadTextfile(const wxString& path, wxCheckListBox* songList, wxChoice* tagChoice,
                   wxChoice* tagValueChoice, std::vector<wxArrayString>& tagValueLists)
 {
-    SongScan scan(songList, tagChoice, tagValueChoice, tagValueLists);
-    scan.ReadFile(path);
+    LoadSongs(songList, tagChoice, tagValueChoice, tagValueLists,
+              [&](const SongFilter& filter, SongTagSink* tags, wxArrayString& labels)
+              { ScanSongFile(path, filter, tags, labels); });
 }
