@@ -1,7 +1,11 @@
 #include "songscan.h"
 
+#include <condition_variable>
 #include <cstring>
+#include <deque>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -80,6 +84,64 @@ private:
 #else
     DIR* m_dir = nullptr;
 #endif
+};
+#endif
+
+#ifdef __UNIX__
+// The bytes of the song files, in the order they were read, handed from the
+// thread that reads them to the one that judges them, a batch at a time.
+class FileQueue
+{
+public:
+    void Put(std::string&& bytes)
+    {
+        m_filling.push_back(std::move(bytes));
+        if (m_filling.size() >= kBatch)
+            Hand();
+    }
+
+    // After the last Put.
+    void Close()
+    {
+        Hand();
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_closed = true;
+        m_changed.notify_all();
+    }
+
+    // False once everything has been taken.
+    bool Take(std::vector<std::string>& batch)
+    {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        m_changed.wait(lock, [this] { return !m_ready.empty() || m_closed; });
+        if (m_ready.empty())
+            return false;
+        batch = std::move(m_ready.front());
+        m_ready.pop_front();
+        m_changed.notify_all();
+        return true;
+    }
+
+private:
+    void Hand()
+    {
+        if (m_filling.empty())
+            return;
+        std::unique_lock<std::mutex> lock(m_mutex);
+        // a bound, so that reading cannot run far ahead of judging
+        m_changed.wait(lock, [this] { return m_ready.size() < kBatchesAhead; });
+        m_ready.push_back(std::move(m_filling));
+        m_filling.clear();
+        m_changed.notify_all();
+    }
+
+    static constexpr size_t kBatch = 64;
+    static constexpr size_t kBatchesAhead = 32;
+    std::vector<std::string> m_filling;
+    std::deque<std::vector<std::string>> m_ready;
+    bool m_closed = false;
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
 };
 #endif
 
@@ -166,8 +228,7 @@ private:
 
     void ReadFileAt(int folder, const char* name)
     {
-        std::string& bytes = m_lines.Bytes();
-        bytes.clear();
+        std::string bytes;
         const int fd = openat(folder, name, O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
         if (fd < 0)
             return;
@@ -183,8 +244,7 @@ private:
         close(fd);
         if (got < 0)
             bytes.clear();
-        m_lines.Parse();
-        TakeSong();
+        m_files.Put(std::move(bytes));
     }
 
     // Lists a folder once: its song files are read when readFiles is set,
@@ -217,6 +277,7 @@ private:
     }
 
     std::vector<FolderId> m_path;
+    FileQueue m_files;
 #else
     void WalkSubfolders(const wxString& folder)
     {
@@ -257,7 +318,23 @@ void SongScan::Walk(const wxString& folder)
         close(fd);
         return;
     }
-    Visit(fd, FolderId{st.st_dev, st.st_ino}, false);
+    // The folders are walked and the files read on a second thread while
+    // this one judges the files already read, in the order they were found.
+    std::thread reader([&] {
+        Visit(fd, FolderId{st.st_dev, st.st_ino}, false);
+        m_files.Close();
+    });
+    std::vector<std::string> batch;
+    while (m_files.Take(batch))
+    {
+        for (std::string& bytes : batch)
+        {
+            m_lines.Bytes().swap(bytes);
+            m_lines.Parse();
+            TakeSong();
+        }
+    }
+    reader.join();
 #else
     WalkSubfolders(folder);
 #endif
