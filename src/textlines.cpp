@@ -7,6 +7,10 @@
 #include <wx/filename.h>
 #include <wx/log.h>
 #include <wx/strconv.h>
+
+#ifdef __UNIX__
+#include <sys/stat.h>
+#endif
 #include <wx/filefn.h>
 
 namespace
@@ -241,6 +245,23 @@ bool ReplaceFileContents(const wxString& path, const void* data, std::size_t len
     if (temp.empty())
         return false;
     bool ok = file.IsOpened();
+#ifdef __UNIX__
+    // The temporary file is private; the result gets the old file's
+    // permissions, or those of any new file.
+    struct stat st;
+    mode_t mode;
+    if (stat(path.fn_str(), &st) == 0)
+    {
+        mode = st.st_mode & 07777;
+    }
+    else
+    {
+        const mode_t mask = umask(0);
+        umask(mask);
+        mode = 0666 & ~mask;
+    }
+    ok = ok && fchmod(file.fd(), mode) == 0;
+#endif
     if (ok && length > 0)
         ok = file.Write(data, length) == length;
     ok = ok && file.Flush();

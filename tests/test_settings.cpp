@@ -1,5 +1,7 @@
 // The settings file: its exact bytes, the line ends it reads, and how the
 // main window uses it.
+#include <sys/stat.h>
+
 #include <wx/dir.h>
 
 #include "main.h"
@@ -61,6 +63,24 @@ TEST(SettingsFile, ReadsAnyLineEndAndToleratesShortFiles)
     }
     wxString song, playlist;
     EXPECT_FALSE(ReadSettingsFile(dir / "missing", song, playlist));
+}
+
+// Replacing a file through a private temporary file must not leave the
+// result private.
+TEST(SettingsFile, ReplacedFileKeepsItsPermissions)
+{
+    ScratchDir dir;
+    const wxString path = dir / "f";
+    const mode_t mask = umask(022);
+    ASSERT_TRUE(WriteSettingsFile(path, wxS("a"), wxS("b")));
+    struct stat st;
+    ASSERT_EQ(stat(path.utf8_str().data(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0644u);
+    ASSERT_EQ(chmod(path.utf8_str().data(), 0640), 0);
+    ASSERT_TRUE(WriteSettingsFile(path, wxS("c"), wxS("d")));
+    ASSERT_EQ(stat(path.utf8_str().data(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+    umask(mask);
 }
 
 TEST(SettingsFile, FailedWriteLeavesNothingBehind)
