@@ -96,6 +96,10 @@ wxString DecodeText(const char* data, std::size_t length)
 {
     if (length == 0)
         return wxString();
+    // The C library takes UTF-8 sequences beyond U+10FFFF, which no toolkit
+    // control can show; such bytes are no UTF-8, and read as Windows-1252.
+    if (LocaleIsUtf8())
+        return IsValidUtf8(data, length) ? wxString::FromUTF8(data, length) : DecodeWindows1252(data, length);
     wxString text(data, wxConvLibc, length);
     if (text.empty())
         text = DecodeWindows1252(data, length);

@@ -12,8 +12,9 @@
 #include <wx/string.h>
 #include <wx/textfile.h>
 
-// Decodes with the locale's conversion; bytes that do not decode there are
-// read as Windows-1252 instead, so that older files still yield their text.
+// Decodes with the locale's conversion (strict UTF-8 in a UTF-8 locale);
+// bytes that do not decode there are read as Windows-1252 instead, so that
+// older files still yield their text.
 wxString DecodeText(const char* data, std::size_t length);
 
 // Splits like wxTextFile: a line ends at LF, CR LF or a lone CR, and a final

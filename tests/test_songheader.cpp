@@ -168,6 +168,8 @@ TEST(TextLines, SplitAndDecodeLikeTheTextFileClass)
         {"#TITLE:\xdc" "bermorgen\r\n\x80\x81", {"#TITLE:\xc3\x9c" "bermorgen", "\xe2\x82\xac\xc2\x81"}, false},
         {"ok\n\xc3", {"ok", "\xc3\x83"}, false},
         {"\xed\xa0\x80", {"\xc3\xad\xc2\xa0\xe2\x82\xac"}, false},
+        // found by fuzzing: the C library decodes this beyond U+10FFFF
+        {"#\xf4\x9b\x9b\x9b\n\r\n", {"#\xc3\xb4\xe2\x80\xba\xe2\x80\xba\xe2\x80\xba", ""}, false},
     };
     for (const auto& row : rows)
     {
