@@ -13,7 +13,7 @@ for target in songheader playlist; do
     work=$(mktemp -d)
     cp fuzz/corpus/$target/* "$work"/
     echo "fuzzing $target for $seconds s"
-    if ! ./build-fuzz/fuzz_$target -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+    if ! ./build-fuzz/fuzz_$target -max_total_time="$seconds" -seed=1 -timeout=10 -rss_limit_mb=2048 \
         -artifact_prefix=build-fuzz/$target- "$work" > build-fuzz/$target.log 2>&1; then
         tail -n 60 build-fuzz/$target.log
         echo "fuzz_$target found a failure; the input is in build-fuzz/$target-*" >&2

@@ -8,14 +8,6 @@
 
 namespace
 {
-std::vector<wxString> W(std::initializer_list<const char*> texts)
-{
-    std::vector<wxString> out;
-    for (const char* t : texts)
-        out.push_back(U8(t));
-    return out;
-}
-
 // What the playlist area shows.
 struct Area
 {
@@ -44,14 +36,6 @@ ExpectMessage SaveQuestion(const char* name, int answer)
 {
     return ExpectMessage(wxS("Soll die Playlist ") + U8(name) + kSaveQuestionTail, wxS("Wirklich speichern?"),
                          wxYES_NO | wxICON_QUESTION, answer);
-}
-
-ExpectMessage DeleteQuestion(const char* name, int answer)
-{
-    return ExpectMessage(wxS("Soll die Playlist ") + U8(name) +
-                             U8(" wirklich gel\xc3\xb6scht werden? \nDie Datei wird dabei unwiederruflich von der "
-                                "Festplatte entfernt!"),
-                         wxS("Wirklich entfernen?"), wxYES_NO | wxICON_QUESTION, answer);
 }
 
 class Commands : public FrameTest

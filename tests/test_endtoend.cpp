@@ -10,14 +10,6 @@
 
 namespace
 {
-std::vector<wxString> W(std::initializer_list<const char*> texts)
-{
-    std::vector<wxString> out;
-    for (const char* t : texts)
-        out.push_back(U8(t));
-    return out;
-}
-
 class EndToEnd : public FrameTest
 {
 protected:

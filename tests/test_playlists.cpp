@@ -13,14 +13,6 @@
 
 namespace
 {
-std::vector<wxString> W(std::initializer_list<const char*> texts)
-{
-    std::vector<wxString> out;
-    for (const char* t : texts)
-        out.push_back(U8(t));
-    return out;
-}
-
 std::string Header(const std::string& name, int count)
 {
     return "######################################\n#Cantavo Playlist Format v1.0\n#Playlist \"" + name +
@@ -44,14 +36,6 @@ wxString NotCreatedText(const char* name)
     return wxS("Die Playlist \"") + U8(name) +
            wxS("\" konnte nicht erstellt werden.\nEine Andere Playlist mit diesem Namen existiert bereits oder das ")
            wxS("Verzeichnis existiert nicht!");
-}
-
-ExpectMessage DeleteQuestion(const char* name, int answer)
-{
-    return ExpectMessage(wxS("Soll die Playlist ") + U8(name) +
-                             U8(" wirklich gel\xc3\xb6scht werden? \nDie Datei wird dabei unwiederruflich von der "
-                                "Festplatte entfernt!"),
-                         wxS("Wirklich entfernen?"), wxYES_NO | wxICON_QUESTION, answer);
 }
 
 wxString DeletedText(const char* name)

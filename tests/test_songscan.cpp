@@ -35,13 +35,6 @@ protected:
     ScratchDir songs;
 };
 
-std::vector<wxString> W(std::initializer_list<const char*> texts)
-{
-    std::vector<wxString> out;
-    for (const char* t : texts)
-        out.push_back(U8(t));
-    return out;
-}
 }
 
 TEST_F(SongLibrary, ReadsSubfoldersAtAnyDepthButNotTheTopFolderOrHiddenEntries)

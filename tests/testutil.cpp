@@ -10,6 +10,22 @@
 
 #include "main.h"
 
+std::vector<wxString> W(std::initializer_list<const char*> texts)
+{
+    std::vector<wxString> out;
+    for (const char* t : texts)
+        out.push_back(U8(t));
+    return out;
+}
+
+ExpectMessage DeleteQuestion(const char* name, int answer)
+{
+    return ExpectMessage(wxS("Soll die Playlist ") + U8(name) +
+                             U8(" wirklich gel\xc3\xb6scht werden? \nDie Datei wird dabei unwiederruflich von der "
+                                "Festplatte entfernt!"),
+                         wxS("Wirklich entfernen?"), wxYES_NO | wxICON_QUESTION, answer);
+}
+
 std::string DescribeDialog(wxDialog* dialog)
 {
     if (auto* message = dynamic_cast<wxMessageDialog*>(dialog))

@@ -25,6 +25,9 @@ inline wxString U8(const char* utf8)
     return wxString::FromUTF8(utf8);
 }
 
+// UTF-8 texts as wxStrings, for comparing with a control's entries
+std::vector<wxString> W(std::initializer_list<const char*> texts);
+
 std::string DescribeDialog(wxDialog* dialog);
 
 // A fresh folder under the system's temp folder, removed with all it holds.
@@ -130,5 +133,8 @@ private:
     wxString m_value;
     int m_answer;
 };
+
+// The question before a playlist file is removed.
+ExpectMessage DeleteQuestion(const char* name, int answer);
 
 #endif
