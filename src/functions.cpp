@@ -64,8 +64,9 @@ private:
 };
 
 
-// The filter the two choices describe; songs found are handed to the list in
-// one go, and tags are gathered into the choice and the table.
+// The filter the two choices describe; songs found are handed to the list a
+// batch at a time (the list sorts them in while the next files are read),
+// and tags are gathered into the choice and the table.
 template <class Scan>
 void LoadSongs(wxCheckListBox* songList, wxChoice* tagChoice, wxChoice* tagValueChoice,
                std::vector<wxArrayString>& tagValueLists, Scan scan)
@@ -74,9 +75,13 @@ void LoadSongs(wxCheckListBox* songList, wxChoice* tagChoice, wxChoice* tagValue
                                              tagValueChoice->GetStringSelection());
     TagTable tags(tagChoice, tagValueLists);
     wxArrayString labels;
-    scan(filter, &tags, labels);
+    const LabelTaker take = [songList](wxArrayString& found) {
+        songList->Append(found);
+        found.clear();
+    };
+    scan(filter, &tags, labels, take);
     if (!labels.empty())
-        songList->Append(labels);
+        take(labels);
 }
 }
 
@@ -99,14 +104,14 @@ void GetAllTextfiles(const wxString& folder, wxCheckListBox* songList, wxChoice*
                      wxChoice* tagValueChoice, std::vector<wxArrayString>& tagValueLists)
 {
     LoadSongs(songList, tagChoice, tagValueChoice, tagValueLists,
-              [&](const SongFilter& filter, SongTagSink* tags, wxArrayString& labels)
-              { ScanSongFolder(folder, filter, tags, labels); });
+              [&](const SongFilter& filter, SongTagSink* tags, wxArrayString& labels, const LabelTaker& take)
+              { ScanSongFolder(folder, filter, tags, labels, take); });
 }
 
 void ReadTextfile(const wxString& path, wxCheckListBox* songList, wxChoice* tagChoice,
                   wxChoice* tagValueChoice, std::vector<wxArrayString>& tagValueLists)
 {
     LoadSongs(songList, tagChoice, tagValueChoice, tagValueLists,
-              [&](const SongFilter& filter, SongTagSink* tags, wxArrayString& labels)
+              [&](const SongFilter& filter, SongTagSink* tags, wxArrayString& labels, const LabelTaker&)
               { ScanSongFile(path, filter, tags, labels); });
 }

@@ -148,8 +148,9 @@ private:
 class SongScan
 {
 public:
-    SongScan(const SongFilter& filter, SongTagSink* tags, wxArrayString& labels)
-        : m_filter(filter), m_tags(filter.mode == SongFilterMode::None ? tags : nullptr), m_labels(labels)
+    SongScan(const SongFilter& filter, SongTagSink* tags, wxArrayString& labels, const LabelTaker& take)
+        : m_filter(filter), m_tags(filter.mode == SongFilterMode::None ? tags : nullptr), m_labels(labels),
+          m_take(take)
     {
     }
 
@@ -302,6 +303,7 @@ private:
     SongTagSink* m_tags;
     TextFileLines m_lines;
     wxArrayString& m_labels;
+    const LabelTaker& m_take;
 };
 
 void SongScan::Walk(const wxString& folder)
@@ -333,6 +335,8 @@ void SongScan::Walk(const wxString& folder)
             m_lines.Parse();
             TakeSong();
         }
+        if (m_take && !m_labels.empty())
+            m_take(m_labels);
     }
     reader.join();
 #else
@@ -341,15 +345,16 @@ void SongScan::Walk(const wxString& folder)
 }
 }
 
-void ScanSongFolder(const wxString& folder, const SongFilter& filter, SongTagSink* tags, wxArrayString& labels)
+void ScanSongFolder(const wxString& folder, const SongFilter& filter, SongTagSink* tags, wxArrayString& labels,
+                    const LabelTaker& take)
 {
     wxLogNull quiet;  // folders that cannot be opened simply yield nothing
-    SongScan scan(filter, tags, labels);
+    SongScan scan(filter, tags, labels, take);
     scan.Walk(folder);
 }
 
 void ScanSongFile(const wxString& path, const SongFilter& filter, SongTagSink* tags, wxArrayString& labels)
 {
-    SongScan scan(filter, tags, labels);
+    SongScan scan(filter, tags, labels, LabelTaker());
     scan.ReadFile(path);
 }

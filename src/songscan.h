@@ -2,6 +2,8 @@
 #ifndef DUZEDAZIZODAVA_SONGSCAN_H
 #define DUZEDAZIZODAVA_SONGSCAN_H
 
+#include <functional>
+
 #include <wx/arrstr.h>
 #include <wx/string.h>
 
@@ -13,7 +15,11 @@
 // Hidden entries are passed over, and a folder already on the way down (a
 // link back into the tree) is not entered again. Appends the label of each
 // song the filter lets through; with no filter, gives the tags to the sink.
-void ScanSongFolder(const wxString& folder, const SongFilter& filter, SongTagSink* tags, wxArrayString& labels);
+// While the scan goes on, take (if given) may be handed the labels found so
+// far, to take them out of the array.
+using LabelTaker = std::function<void(wxArrayString& labels)>;
+void ScanSongFolder(const wxString& folder, const SongFilter& filter, SongTagSink* tags, wxArrayString& labels,
+                    const LabelTaker& take = LabelTaker());
 
 // The same for one song file.
 void ScanSongFile(const wxString& path, const SongFilter& filter, SongTagSink* tags, wxArrayString& labels);
