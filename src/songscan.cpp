@@ -3,6 +3,7 @@
 #include <condition_variable>
 #include <cstring>
 #include <deque>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -61,13 +62,13 @@ public:
 #ifdef __linux__
         if (m_next >= m_filled)
         {
-            const ssize_t got = getdents64(m_fd, m_buffer, sizeof m_buffer);
+            const ssize_t got = getdents64(m_fd, m_buffer.get(), kBufferSize);
             if (got <= 0)
                 return nullptr;
             m_filled = static_cast<size_t>(got);
             m_next = 0;
         }
-        const FolderEntry* entry = reinterpret_cast<const FolderEntry*>(m_buffer + m_next);
+        const FolderEntry* entry = reinterpret_cast<const FolderEntry*>(m_buffer.get() + m_next);
         m_next += entry->d_reclen;
         return entry;
 #else
@@ -78,7 +79,9 @@ public:
 private:
     int m_fd;
 #ifdef __linux__
-    alignas(FolderEntry) char m_buffer[16384];
+    // on the heap: one of these lives on every level of a deep folder tree
+    static constexpr size_t kBufferSize = 16384;
+    std::unique_ptr<char[]> m_buffer{new char[kBufferSize]};
     size_t m_filled = 0;
     size_t m_next = 0;
 #else
@@ -233,13 +236,12 @@ private:
         const int fd = openat(folder, name, O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
         if (fd < 0)
             return;
-        char buffer[65536];
         ssize_t got;
         // A regular file that returns less than was asked for is at its end.
-        while ((got = read(fd, buffer, sizeof buffer)) > 0)
+        while ((got = read(fd, m_readBuffer.data(), m_readBuffer.size())) > 0)
         {
-            bytes.append(buffer, static_cast<size_t>(got));
-            if (static_cast<size_t>(got) < sizeof buffer)
+            bytes.append(m_readBuffer.data(), static_cast<size_t>(got));
+            if (static_cast<size_t>(got) < m_readBuffer.size())
                 break;
         }
         close(fd);
@@ -278,6 +280,7 @@ private:
     }
 
     std::vector<FolderId> m_path;
+    std::vector<char> m_readBuffer = std::vector<char>(65536);
     FileQueue m_files;
 #else
     void WalkSubfolders(const wxString& folder)

@@ -78,6 +78,14 @@ const Hostile kHostile[] = {
          Write(d, ("long/" + folder + "/" + file + ".txt").c_str(), Song("Long", "Name"));
      },
      "Long : Name", false},
+    {"a folder 300 levels deep",
+     [](const ScratchDir& d) {
+         std::string path = "deep";
+         for (int i = 0; i < 300; ++i)
+             path += "/d";
+         Write(d, (path + "/s.txt").c_str(), Song("Deep", "Down"));
+     },
+     "Deep : Down", false},
     {"newlines and quotes in names",
      [](const ScratchDir& d) { Write(d, "new\nline/\"quo'te\"\n.txt", Song("Odd \"Name\"", "it's")); },
      "Odd \"Name\" : it's", false},

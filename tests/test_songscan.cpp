@@ -89,6 +89,33 @@ TEST_F(SongLibrary, GathersTagsInFirstSeenOrderAndEachValueOnce)
     EXPECT_EQ(Strings(frame->TagValueLists[4]), W({"#FOO"}));
 }
 
+// Many values, so the value index grows, and a second read into lists that
+// already hold values, so it starts from what is there.
+TEST_F(SongLibrary, ValueListsStayExactWithManyValues)
+{
+    std::vector<wxString> expected;
+    wxString folder = wxS("d");
+    for (int i = 0; i < 300; ++i)
+    {
+        folder += wxS("/d");  // one folder below the other: a known reading order
+        Song((folder + wxS("/s.txt")).utf8_str().data(), "A", std::to_string(i),
+             "#MP3:" + std::to_string(i % 200) + ".mp3\n#GENRE:g" + std::to_string(i % 3) + "\n");
+        if (i < 200)
+            expected.push_back(wxString::Format(wxS("%d.mp3"), i));
+    }
+    Load();
+    ASSERT_EQ(Tags(), W({"Keine Sortierung nach Tags", "#MP3", "#GENRE"}));
+    EXPECT_EQ(Strings(frame->TagValueLists[1]), expected);
+    EXPECT_EQ(Strings(frame->TagValueLists[2]), W({"g0", "g1", "g2"}));
+
+    Song("x/new.txt", "B", "T", "#MP3:5.mp3\n#MP3:new.mp3\n#GENRE:g1\n");
+    ReadTextfile(songs / "x/new.txt", frame->SongList, frame->TagChoice, frame->TagValueChoice,
+                 frame->TagValueLists);
+    expected.push_back(wxS("new.mp3"));
+    EXPECT_EQ(Strings(frame->TagValueLists[1]), expected);
+    EXPECT_EQ(Strings(frame->TagValueLists[2]), W({"g0", "g1", "g2"}));
+}
+
 TEST_F(SongLibrary, FilterKeepsTheTagListsAndMarksGoOnEveryLoad)
 {
     Song("1/s.txt", "A", "T1", "#EDITION:X\n");
