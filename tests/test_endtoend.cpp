@@ -1,7 +1,9 @@
 // The whole course from song folder to saved playlist, driven the way a user
 // drives it: real mouse clicks and key presses on the shown window.
+#include <algorithm>
 #include <functional>
 
+#include <gtk/gtk.h>
 #include <wx/uiaction.h>
 
 #include "main.h"
@@ -87,11 +89,34 @@ protected:
         ADD_FAILURE() << "row not found on screen: " << text.utf8_str().data();
     }
 
+    static bool PopupShown(wxChoice* choice)
+    {
+        gboolean shown = FALSE;
+        g_object_get(G_OBJECT(choice->GetHandle()), "popup-shown", &shown, nullptr);
+        return shown;
+    }
+
+    // A click opens the choice's list, the arrow keys move to the entry and
+    // Return takes it, as a user does.
     void Choose(wxChoice* choice, const wxString& text)
     {
-        choice->SetFocus();
-        Settle([&] { return wxWindow::FindFocus() == choice; });
-        EXPECT_TRUE(sim.Select(text)) << text.utf8_str().data();
+        const int wanted = choice->FindString(text, true);
+        ASSERT_NE(wanted, wxNOT_FOUND) << text.utf8_str().data();
+        const int before = choice->GetSelection();
+        const int steps = wanted - std::max(before, 0);
+        ASSERT_GE(steps, 0);
+        ClickAt(choice->GetScreenRect().GetPosition() + choice->GetSize() / 2);
+        ASSERT_TRUE(Settle([&] { return PopupShown(choice); })) << "the click did not open the list";
+        Settle([] { return false; }, 5);
+        for (int i = 0; i < steps; ++i)
+        {
+            sim.Char(WXK_DOWN);
+            Settle([] { return false; }, 2);
+        }
+        // the keys went to the open list, not to the closed choice
+        EXPECT_EQ(choice->GetSelection(), before);
+        sim.Char(WXK_RETURN);
+        EXPECT_TRUE(Settle([&] { return choice->GetSelection() == wanted; })) << text.utf8_str().data();
         Settle([] { return false; }, 10);
     }
 
