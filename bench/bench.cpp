@@ -13,32 +13,15 @@
 
 #include <sys/stat.h>
 
-#include <wx/modalhook.h>
 #include <wx/wx.h>
 
 #include "library.h"
 #include "literal.h"
 #include "main.h"
+#include "toolapp.h"
 
 namespace
 {
-class BenchApp : public wxApp
-{
-public:
-    bool OnInit() override
-    {
-        UseEnvironmentEncoding();
-        return true;
-    }
-};
-
-class AnswerAll : public wxModalDialogHook
-{
-protected:
-    int Enter(wxDialog*) override { return wxID_OK; }
-    void Exit(wxDialog*) override {}
-};
-
 double Seconds(const std::function<void()>& work)
 {
     const auto start = std::chrono::steady_clock::now();
@@ -218,8 +201,7 @@ void Run(const Options& o, int n)
 int main(int argc, char** argv)
 {
     const Options options = Parse(argc, argv);
-    wxApp::SetInstance(new BenchApp);
-    if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit())
+    if (!StartToolApp(argc, argv))
         return 1;
     AnswerAll hook;
     hook.Register();

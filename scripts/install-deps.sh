@@ -5,5 +5,5 @@ export DEBIAN_FRONTEND=noninteractive
 apt-get update -qq
 apt-get install -y -qq --no-install-recommends \
     build-essential cmake pkg-config libwxgtk3.2-dev libgtk-3-dev \
-    libgtest-dev libbenchmark-dev xvfb xauth \
+    libgtest-dev xvfb xauth \
     dpkg-dev file xdotool x11-utils >/dev/null

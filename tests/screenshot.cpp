@@ -8,31 +8,13 @@
 #include <wx/dcmemory.h>
 #include <wx/dcscreen.h>
 #include <wx/image.h>
-#include <wx/modalhook.h>
 #include <wx/wx.h>
 
 #include "main.h"
+#include "toolapp.h"
 
 namespace
 {
-class ShotApp : public wxApp
-{
-public:
-    bool OnInit() override
-    {
-        UseEnvironmentEncoding();
-        return true;
-    }
-};
-
-// A report box would block the shot; answer it.
-class AnswerAll : public wxModalDialogHook
-{
-protected:
-    int Enter(wxDialog*) override { return wxID_OK; }
-    void Exit(wxDialog*) override {}
-};
-
 void Settle()
 {
     for (int i = 0; i < 40; ++i)
@@ -50,8 +32,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: %s OUT.png [songs] [playlists] [playlist]\n", argv[0]);
         return 2;
     }
-    wxApp::SetInstance(new ShotApp);
-    if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit())
+    if (!StartToolApp(argc, argv))
         return 1;
     wxInitAllImageHandlers();
     AnswerAll hook;

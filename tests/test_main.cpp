@@ -9,19 +9,10 @@
 
 #include "main.h"
 #include "testutil.h"
+#include "toolapp.h"
 
 namespace
 {
-class TestApp : public wxApp
-{
-public:
-    bool OnInit() override
-    {
-        UseEnvironmentEncoding();
-        return true;
-    }
-};
-
 void FailOnAssert(const wxString& file, int line, const wxString& func, const wxString& cond,
                   const wxString& msg)
 {
@@ -50,8 +41,7 @@ int main(int argc, char** argv)
     if (::testing::GTEST_FLAG(list_tests))
         return RUN_ALL_TESTS();
 
-    wxApp::SetInstance(new TestApp);
-    if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit())
+    if (!StartToolApp(argc, argv))
     {
         std::fprintf(stderr, "cannot start wxWidgets (is there a display?)\n");
         return 1;
